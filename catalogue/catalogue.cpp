@@ -75,5 +75,4 @@ Catalogue Catalogue::fromFile(const std::string& path) {
     return fromText(content.str(), path);
 }
 
-
 }  // namespace pq
