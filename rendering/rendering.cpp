@@ -1,13 +1,20 @@
-// Placeholder bodies so that everything links while rendering is written.
+// The language switch and the rendering after a generation.
 #include "rendering/rendering.h"
+
+#include "rendering/word_tables.h"
 
 namespace pq {
 
-std::string ReplaceTextA(std::string_view, std::string_view, std::string_view source) {
-    return std::string(source);
+void ComboBox2Change(GeneratorState& state, DispatchUi& ui) {
+    const BusyScope busy(ui);
+    if (state.language == language::kVb6) {
+        state.buffer = ApplyVb6WordTable(state.buffer);
+        VB7Array(state, ui, false);
+    } else {
+        // Any other position, "no choice" included, renders for VB .NET.
+        state.buffer = ApplyVbNetWordTable(state.buffer);
+        VB7Array(state, ui, true);
+    }
 }
-void ComboBox3Change(GeneratorState&, DispatchUi&) {}
-void ComboBox2Change(GeneratorState&, DispatchUi&) {}
-void VB7Array(GeneratorState&, DispatchUi&, bool) {}
 
 }  // namespace pq

@@ -1,0 +1,20 @@
+#pragma once
+// The two ordered word tables of the language rendering. The order is
+// binding: " Integer" becomes " Short" before " Long" becomes " Integer"
+// (and back in the reverse order), or both integer types would come out alike.
+
+#include <string>
+#include <string_view>
+
+namespace pq {
+
+// VB6 text to VB .NET form: type names, "Type" -> "Structure", "Any" ->
+// "Byte()", the Char member and cChar parameter names, "Dim" on member lines.
+std::string ApplyVbNetWordTable(std::string_view text);
+
+// VB .NET form back to VB6 text; undoes ApplyVbNetWordTable on every text
+// that contains none of " Short", " Decimal", "Structure", "Byte()", "Dim ",
+// " Char1 ", " Char2 " and has no line that begins with exactly one blank.
+std::string ApplyVb6WordTable(std::string_view text);
+
+}  // namespace pq
