@@ -64,6 +64,10 @@ INSTANTIATE_TEST_SUITE_P(
                               "SW_SHOWNORMAL\n\nSW_SHOW\n\n"},
                     MergeCase{"NameThatEndsALongerName", "WM_USER_SHOW\n\n", "USER_SHOW",
                               "WM_USER_SHOW\n\nUSER_SHOW\n\n"},
+                    // Its later lines are rarer in the text than its first: the match
+                    // found through them must still begin at a line start.
+                    MergeCase{"PieceStartingMidLine", "xa\nb\nc\n\na\n\na\n", "a\nb\nc",
+                              "xa\nb\nc\n\na\n\na\n\na\nb\nc\n\n"},
                     MergeCase{"PieceAcrossTwoLines", "ab\ncd\n\n", "b\nc", "ab\ncd\n\nb\nc\n\n"},
                     MergeCase{"MemberWithoutItsIndent", kRect + "\n\n", "Left As Long",
                               kRect + "\n\nLeft As Long\n\n"},
