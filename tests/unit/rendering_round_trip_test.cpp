@@ -24,6 +24,19 @@ bool startsWith(std::string_view text, std::string_view prefix) {
     return text.substr(0, prefix.size()) == prefix;
 }
 
+// A structure header behind any number of scope words, so that a catalogue
+// line with a scope word of its own counts too.
+bool isStructureHeader(std::string_view line) {
+    for (;;) {
+        if (startsWith(line, "Private "))
+            line.remove_prefix(8);
+        else if (startsWith(line, "Public "))
+            line.remove_prefix(7);
+        else
+            return startsWith(line, "Structure ");
+    }
+}
+
 // Empty when the VB .NET text is sound, else what is wrong with it.
 std::string faultsOf(const std::string& vbNet) {
     for (std::size_t p = vbNet.find("Byte()"); p != std::string::npos;
@@ -47,7 +60,7 @@ std::string faultsOf(const std::string& vbNet) {
         if (eol == std::string::npos)
             eol = vbNet.size();
         const std::string_view line(vbNet.data() + pos, eol - pos);
-        if (startsWith(line, "Private Structure ") || startsWith(line, "Public Structure "))
+        if (isStructureHeader(line))
             inBlock = true;
         else if (startsWith(line, "End Structure"))
             inBlock = false;
