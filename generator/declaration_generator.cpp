@@ -60,6 +60,7 @@ void DeclarationGenerator::LoadConstants() {
     constantsLoaded_ = true;
     pq::LoadConstants(catalogue_, indexes_.Constants);
     lookup_->constants.build(indexes_.Constants);
+    lookup();  // the catalogue tables, so that the first keystroke does not wait for them
 }
 void DeclarationGenerator::LoadFunctions() {
     if (functionsLoaded_)
