@@ -87,6 +87,21 @@ TEST(GeneratorDispatch, AutomatSwitchRegeneratesTheSameSelection) {
     EXPECT_EQ(s.buffer.find("Private Const ANYSIZE_ARRAY = 1\n\n"), 0u);
 }
 
+// With "VB .NET" chosen every generation ends with its rendering; with
+// "VB 6" the buffer keeps the text generation wrote and nothing is saved.
+TEST(GeneratorDispatch, RendersForVbNetOnlyWhenChosen) {
+    GeneratorRig rig(test::miniCatalogue());
+    GeneratorState& s = rig.gen.state();
+    rig.generate(api_type::kTypes, "POINTS", false);
+    EXPECT_EQ(s.buffer, "Private Type POINTS\n  x  As Integer\n  y  As Integer\nEnd Type");
+    EXPECT_EQ(s.SavedItemName, "-1");
+
+    s.language = language::kVbNet;
+    rig.generate(api_type::kTypes, "POINTS", false);
+    EXPECT_EQ(s.buffer.substr(0, s.buffer.find('\n')), "Private Structure POINTS");
+    EXPECT_EQ(s.SavedItemName, "POINTS");
+}
+
 // Rendering after a generation runs only on freshly generated text: a text
 // without a line leaves the rendered buffer and what rendering saved.
 TEST(GeneratorDispatch, TextWithoutLineIsNotRenderedAgain) {
