@@ -35,18 +35,13 @@ const NameIndex& chosenIndex(const DeclarationGenerator& gen, int apiType) {
 }
 
 // The buffer the window shows right after `name` is typed, or false when the
-// catalogue has no line for it. A lookup that finds nothing leaves the buffer
-// as it was; catalogue text is printable ASCII, so a control character put
-// there first tells the two cases apart.
+// catalogue has no line for it (the window then keeps its previous text).
 bool generate(DeclarationGenerator& gen, const std::string& name, std::string& buffer) {
-    static const std::string kUntouched(1, '\x01');
-    GeneratorState& s = gen.state();
-    s.buffer = kUntouched;
-    s.selectedText = name;
+    gen.state().selectedText = name;
     gen.ComboBox1Change();
-    if (s.buffer == kUntouched)
+    if (!gen.lastLookupFound())
         return false;
-    buffer = s.buffer;
+    buffer = gen.state().buffer;
     return true;
 }
 
