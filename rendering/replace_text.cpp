@@ -24,7 +24,7 @@ std::string ReplaceTextA(std::string_view search, std::string_view replacement,
 }
 
 std::string ReplaceWholeWord(std::string_view search, std::string_view replacement,
-                             std::string_view source, bool checkAfter) {
+                             std::string_view source, WordEdges edges) {
     if (search.empty() || source.empty())
         return std::string(source);
     std::string result;
@@ -46,8 +46,10 @@ std::string ReplaceWholeWord(std::string_view search, std::string_view replaceme
                 insideQuotes = !insideQuotes;
         }
         const std::size_t end = p + search.size();
-        const bool wordBefore = p > 0 && isIdentifierChar(source[p - 1]);
-        const bool wordAfter = checkAfter && end < source.size() && isIdentifierChar(source[end]);
+        const bool wordBefore =
+            edges != WordEdges::After && p > 0 && isIdentifierChar(source[p - 1]);
+        const bool wordAfter =
+            edges != WordEdges::Before && end < source.size() && isIdentifierChar(source[end]);
         if (insideQuotes || wordBefore || wordAfter) {
             result.append(source.substr(rest, p + 1 - rest));
             rest = p + 1;

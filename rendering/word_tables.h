@@ -12,9 +12,10 @@ namespace pq {
 // "Byte()", the Char member and cChar parameter names, "Dim" on member lines.
 std::string ApplyVbNetWordTable(std::string_view text);
 
-// VB .NET form back to VB6 text; undoes ApplyVbNetWordTable on every text
-// that contains none of " Short", " Decimal", "Structure", "Byte()", "Dim ",
-// " Char1 ", " Char2 " and has no line that begins with exactly one blank.
+// VB .NET form back to VB6 text. Undoes ApplyVbNetWordTable on every text
+// that has none of " Short", " Decimal", "Structure", "Byte()" and "Dim " as
+// a word outside string values, no " Char1 " or " Char2 ", and no line that
+// begins with exactly one blank: all text generated from the catalogue.
 std::string ApplyVb6WordTable(std::string_view text);
 
 }  // namespace pq

@@ -32,7 +32,9 @@ bool isWordByte(char c) {
 
 // Tries every position in turn; decides quotes by counting from the line start.
 std::string referenceWholeWord(std::string_view search, std::string_view replacement,
-                               std::string_view source, bool checkAfter) {
+                               std::string_view source, pq::WordEdges edges) {
+    const bool checkBefore = edges != pq::WordEdges::After;
+    const bool checkAfter = edges != pq::WordEdges::Before;
     if (search.empty())
         return std::string(source);
     std::string result;
@@ -44,7 +46,7 @@ std::string referenceWholeWord(std::string_view search, std::string_view replace
             for (std::size_t k = i; k > 0 && source[k - 1] != '\n'; --k)
                 quotes += source[k - 1] == '"' ? 1U : 0U;
             const std::size_t end = i + search.size();
-            replace = quotes % 2 == 0 && !(i > 0 && isWordByte(source[i - 1])) &&
+            replace = quotes % 2 == 0 && !(checkBefore && i > 0 && isWordByte(source[i - 1])) &&
                       !(checkAfter && end < source.size() && isWordByte(source[end]));
         }
         if (replace) {
@@ -73,14 +75,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (pq::ReplaceTextA(search, replacement, source) !=
         referenceReplace(search, replacement, source))
         std::abort();
-    const bool checkAfter = (data[1] & 0x80) == 0;
-    if (pq::ReplaceWholeWord(search, replacement, source, checkAfter) !=
-        referenceWholeWord(search, replacement, source, checkAfter))
+    const auto edges = static_cast<pq::WordEdges>((data[1] >> 6) % 3);
+    if (pq::ReplaceWholeWord(search, replacement, source, edges) !=
+        referenceWholeWord(search, replacement, source, edges))
         std::abort();
     // The tables' own search texts, which the random split rarely hits.
-    for (const char* word : {"Type", "Any", "Byte()", "Structure"}) {
-        if (pq::ReplaceWholeWord(word, "X", source, checkAfter) !=
-            referenceWholeWord(word, "X", source, checkAfter))
+    for (const char* word : {"Type", "Any", "Byte()", "Structure", " Short", "Dim "}) {
+        if (pq::ReplaceWholeWord(word, "X", source, edges) !=
+            referenceWholeWord(word, "X", source, edges))
             std::abort();
     }
     return 0;

@@ -9,18 +9,28 @@
 #include "generator/dispatch_ui.h"
 #include "generator/generator_state.h"
 #include "rendering/rendering.h"
+#include "rendering/replace_text.h"
 #include "rendering/word_tables.h"
 
 namespace {
 
-// The texts the word tables can invert: none of the VB .NET words, and no
-// line that begins with exactly one blank.
+// Whether `word` stands in `text` where the word tables would rename it.
+bool occursAsWord(std::string_view text, std::string_view word, pq::WordEdges edges) {
+    return pq::ReplaceWholeWord(word, "", text, edges) != text;
+}
+
+// The texts the word tables can invert: none of the VB .NET words where the
+// VB 6 table would take them, and no line that begins with exactly one blank.
 bool invertible(std::string_view text) {
-    for (const char* word :
-         {" Short", " Decimal", "Structure", "Byte()", "Dim ", " Char1 ", " Char2 "}) {
-        if (text.find(word) != std::string_view::npos)
-            return false;
-    }
+    using pq::WordEdges;
+    if (occursAsWord(text, " Short", WordEdges::After) ||
+        occursAsWord(text, " Decimal", WordEdges::After) ||
+        occursAsWord(text, "Structure", WordEdges::Both) ||
+        occursAsWord(text, "Byte()", WordEdges::Before) ||
+        occursAsWord(text, "Dim ", WordEdges::Before) ||
+        text.find(" Char1 ") != std::string_view::npos ||
+        text.find(" Char2 ") != std::string_view::npos)
+        return false;
     for (std::size_t p = text.find("\n "); p != std::string_view::npos;
          p = text.find("\n ", p + 1)) {
         if (p + 2 >= text.size() || text[p + 2] != ' ')

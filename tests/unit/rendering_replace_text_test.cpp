@@ -74,10 +74,18 @@ TEST(ReplaceWholeWord, ReplacesOnlyWordsOutsideQuotes) {
             << "search \"" << c.search << "\" in \"" << c.source << "\"";
 }
 
-TEST(ReplaceWholeWord, CanIgnoreTheByteAfter) {
-    EXPECT_EQ(pq::ReplaceWholeWord("Byte()", "Any", "As Byte()x xByte() (Byte()", false),
-              "As Anyx xByte() (Any");
-    EXPECT_EQ(pq::ReplaceWholeWord("", "Any", "source", false), "source");
+TEST(ReplaceWholeWord, ChecksOnlyTheEdgesAsked) {
+    using pq::WordEdges;
+    EXPECT_EQ(
+        pq::ReplaceWholeWord("Byte()", "Any", "As Byte()x xByte() (Byte()", WordEdges::Before),
+        "As Anyx xByte() (Any");
+    EXPECT_EQ(pq::ReplaceWholeWord(" Short", " Integer", "As Short\n  ShortName As Short)",
+                                   WordEdges::After),
+              "As Integer\n  ShortName As Integer)");
+    EXPECT_EQ(pq::ReplaceWholeWord("Dim ", "", "  Dim x\nConst PowerMonitorDim = 2 \"Dim \"",
+                                   WordEdges::Before),
+              "  x\nConst PowerMonitorDim = 2 \"Dim \"");
+    EXPECT_EQ(pq::ReplaceWholeWord("", "Any", "source", WordEdges::Before), "source");
 }
 
 }  // namespace

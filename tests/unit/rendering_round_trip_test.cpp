@@ -41,9 +41,11 @@ bool isStructureHeader(std::string_view line) {
 std::string faultsOf(const std::string& vbNet) {
     for (std::size_t p = vbNet.find("Byte()"); p != std::string::npos;
          p = vbNet.find("Byte()", p + 1)) {
+        // An array named like LeadByte gets "()" too; it is followed by " As ".
         const std::size_t end = p + 6;
-        if ((p > 0 && pq::isIdentifierChar(vbNet[p - 1])) ||
-            (end < vbNet.size() && pq::isIdentifierChar(vbNet[end])))
+        const bool gluedBefore =
+            p > 0 && pq::isIdentifierChar(vbNet[p - 1]) && vbNet.compare(end, 4, " As ") != 0;
+        if (gluedBefore || (end < vbNet.size() && pq::isIdentifierChar(vbNet[end])))
             return "\"Byte()\" glued to a name";
     }
     for (std::size_t p = vbNet.find('='); p != std::string::npos; p = vbNet.find('=', p + 1)) {
@@ -122,9 +124,9 @@ struct RoundTripRig {
         return {};
     }
 
-    // Every `stride`-th item of each API type (plus the last), all four
-    // combinations of scope and mode. Returns the faults found, at most ten.
-    std::vector<std::string> run(int stride) {
+    // Every item of each API type in all four combinations of scope and
+    // mode. Returns the faults found, at most ten.
+    std::vector<std::string> run() {
         std::vector<std::string> faults;
         const pq::NameIndex* lists[] = {&gen.indexes().Constants, &gen.indexes().Functions,
                                         &gen.indexes().Types};
@@ -132,8 +134,6 @@ struct RoundTripRig {
         for (int type = 0; type < 3; ++type) {
             const auto& names = lists[type]->wholeList();
             for (std::size_t k = 0; k < names.size(); ++k) {
-                if (k % static_cast<std::size_t>(stride) != 0 && k + 1 != names.size())
-                    continue;
                 for (const int scopePos : {pq::scope::kPrivate, pq::scope::kPublic}) {
                     for (const bool automat : {true, false}) {
                         std::string fault = check(type, scopePos, automat, names[k], ++n % 3 == 0);
@@ -161,26 +161,17 @@ std::string joined(const std::vector<std::string>& faults) {
 
 TEST(RenderingRoundTrip, HoldsForEveryItemOfTheFixtureCatalogue) {
     RoundTripRig rig(pq::test::miniCatalogue());
-    const auto faults = rig.run(1);
+    const auto faults = rig.run();
     EXPECT_TRUE(faults.empty()) << joined(faults);
     const auto& ix = rig.gen.indexes();
     EXPECT_EQ(rig.checked, 4 * (ix.Constants.count() + ix.Functions.count() + ix.Types.count()));
 }
 
-TEST(RenderingRoundTrip, HoldsForASampleOfTheBuiltinCatalogue) {
+// Every item of the built-in catalogue, four times: under a second natively.
+TEST(RenderingRoundTrip, HoldsForEveryItemOfTheBuiltinCatalogue) {
     static const pq::Catalogue catalogue = pq::loadBuiltinCatalogue();
     RoundTripRig rig(catalogue);
-    // About 300 items of each API type in the normal run.
-    const int stride = std::max(1, static_cast<int>(catalogue.lineCount() / 3000));
-    const auto faults = rig.run(stride);
-    EXPECT_TRUE(faults.empty()) << joined(faults);
-}
-
-// The whole built-in catalogue; run with --gtest_also_run_disabled_tests.
-TEST(RenderingRoundTrip, DISABLED_HoldsForEveryItemOfTheBuiltinCatalogue) {
-    static const pq::Catalogue catalogue = pq::loadBuiltinCatalogue();
-    RoundTripRig rig(catalogue);
-    const auto faults = rig.run(1);
+    const auto faults = rig.run();
     EXPECT_TRUE(faults.empty()) << joined(faults);
 }
 

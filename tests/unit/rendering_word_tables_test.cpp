@@ -52,6 +52,21 @@ const TableCase kCases[] = {
     {"Private Type TOKEN_GROUPS\n  Groups(ANYSIZE_ARRAY) As SID_AND_ATTRIBUTES\nEnd Type",
      "Private Structure TOKEN_GROUPS\n  Dim Groups(ANYSIZE_ARRAY) As SID_AND_ATTRIBUTES\nEnd "
      "Structure"},
+    // Type names, "Dim" and the VB .NET words inside names and strings stay.
+    {"Private Type X\n  ShortNameLength As Byte\n  ShortName(0 To 11) As Integer\nEnd Type",
+     "Private Structure X\n  Dim ShortNameLength As Byte\n  Dim ShortName(0 To 11) As Short\nEnd "
+     "Structure"},
+    {"Private Const PowerMonitorDim = 2", "Private Const PowerMonitorDim = 2"},
+    {"Private Declare Function SafeArrayGetUBound Lib \"oleaut32\" (psa As SAFEARRAY, ByVal nDim "
+     "As Long) As Long",
+     "Private Declare Function SafeArrayGetUBound Lib \"oleaut32\" (psa As SAFEARRAY, ByVal nDim "
+     "As Integer) As Integer"},
+    {"Private Const S = \"Force Folder Shortcut Resolve\"",
+     "Private Const S = \"Force Folder Shortcut Resolve\""},
+    {"Private Const N = \"Long Integer Dim Structure\"",
+     "Private Const N = \"Long Integer Dim Structure\""},
+    {"Private Declare Sub S Lib \"k\" (ByVal Longitude As Double, ByVal x As Long)",
+     "Private Declare Sub S Lib \"k\" (ByVal Longitude As Double, ByVal x As Integer)"},
     {"", ""},
 };
 
