@@ -1,0 +1,16 @@
+/* The headers the catalogue is generated from, in this order. winsock2.h
+   must come before windows.h (which would otherwise pull in winsock.h). */
+#include <winsock2.h>
+#include <windows.h>
+#include <shellapi.h>
+#include <commdlg.h>
+#include <winspool.h>
+#include <mmsystem.h>
+#include <shlobj.h>
+#include <tlhelp32.h>
+#include <psapi.h>
+#include <lm.h>
+#include <winnetwk.h>
+#include <wininet.h>
+#include <richedit.h>
+#include <commctrl.h>
