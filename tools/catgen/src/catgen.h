@@ -119,6 +119,7 @@ private:
     bool fieldInto(CXCursor field, long long base, std::vector<VbMember>& out, VbType& owner,
                    std::string& why);
     bool layout(VbType& t, long long cSize, std::string& why);
+    bool layoutWithCap(VbType& t, long long cSize, long long cap, std::string& why);
 };
 // VB scalar type for a C scalar, or "" (pointers, enums, integers, floats).
 std::string vbScalar(CXType canonical);

@@ -350,7 +350,42 @@ bool TypeTable::fieldInto(CXCursor field, long long base, std::vector<VbMember>&
     return true;
 }
 
+namespace {
+
+// A scalar member (or array of scalars) that C places off its VB alignment,
+// or whose alignment exceeds `cap`, becomes an array of smaller integers
+// covering the same bytes: "x(0 To 1) As Integer" for a Long at offset 2.
+bool splitMember(VbMember& m, long long cap) {
+    if (m.align <= cap && m.cOffset % m.align == 0)
+        return true;
+    if (vbScalarSize(m.type) == 0)
+        return false;  // a nested type or a fixed string cannot be split
+    const long long piece = (m.cOffset % 2 == 0 && cap >= 2) ? 2 : 1;
+    const long long bytes = m.elemSize * m.count;
+    m.type = piece == 2 ? "Integer" : "Byte";
+    m.elemSize = piece;
+    m.align = piece;
+    m.count = bytes / piece;
+    m.bounds = "(0 To " + std::to_string(m.count - 1) + ")";
+    return true;
+}
+
+}  // namespace
+
 bool TypeTable::layout(VbType& t, long long cSize, std::string& why) {
+    // First with VB's own alignment, then, for a packed record whose size is
+    // no multiple of 4, with every member split down to the record's packing.
+    const long long lowBit = cSize & -cSize;
+    for (long long cap : {4LL, std::min(4LL, lowBit)}) {
+        if (layoutWithCap(t, cSize, cap, why))
+            return true;
+        if (cap <= lowBit)
+            break;
+    }
+    return false;
+}
+
+bool TypeTable::layoutWithCap(VbType& t, long long cSize, long long cap, std::string& why) {
     std::vector<VbMember> placed;
     std::set<std::string> names;
     for (const auto& m : t.members)
@@ -379,13 +414,12 @@ bool TypeTable::layout(VbType& t, long long cSize, std::string& why) {
             why = "members overlap";
             return false;
         }
-        if (roundUp(cur, m.align) != m.cOffset) {
-            if (m.cOffset % m.align != 0) {
-                why = "packed: a member is not on its VB alignment";
-                return false;
-            }
-            pad(cur, m.cOffset - cur);
+        if (!splitMember(m, cap)) {
+            why = "packed: a structure member is not on its VB alignment";
+            return false;
         }
+        if (roundUp(cur, m.align) != m.cOffset)
+            pad(cur, m.cOffset - cur);
         maxAlign = std::max(maxAlign, m.align);
         cur = m.cOffset + m.elemSize * m.count;
         placed.push_back(m);
