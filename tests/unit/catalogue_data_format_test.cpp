@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <set>
+#include <unordered_map>
+#include <unordered_set>
 
 #include "catalogue/name_order.h"
 #include "catalogue_data_support.h"
@@ -172,6 +174,42 @@ TEST(CatalogueData, TypeLookupFindsATypeHeader) {
         if (!headers.count(line))
             errors.push_back(name + " is found first in line " + std::to_string(line + 1) + ": " +
                              lines[line]);
+    if (!errors.empty())
+        expectNoErrors(errors);
+}
+
+// The lookup for "Constants" takes the first line that holds a blank followed
+// by the name and the word "Const ": the constant's own line, or that of a
+// longer name that begins with it, never an expression that names it.
+TEST(CatalogueData, ConstantLookupFindsAConstantsOwnLine) {
+    const auto& lines = dataCatalogue().lines();
+    std::unordered_set<std::string> names;
+    for (const auto& c : parsed().consts)
+        names.insert(c.name);
+    std::unordered_map<std::string, std::size_t> firstHit;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::string& l = lines[i];
+        if (l.find("Const ") == std::string::npos)
+            continue;
+        for (std::size_t b = l.find(' '); b != std::string::npos; b = l.find(' ', b + 1)) {
+            std::size_t e = b + 1;
+            while (e < l.size() && (std::isalnum(static_cast<unsigned char>(l[e])) || l[e] == '_'))
+                ++e;
+            for (std::size_t len = 1; len <= e - b - 1; ++len) {
+                std::string cand = l.substr(b + 1, len);
+                if (names.count(cand))
+                    firstHit.emplace(std::move(cand), i);
+            }
+        }
+    }
+    std::vector<std::string> errors;
+    for (const auto& [name, line] : firstHit) {
+        const auto c = parseConstLine(lines[line]);
+        if (!c || c->name.compare(0, name.size(), name) != 0)
+            errors.push_back(name + " is found first in line " + std::to_string(line + 1) + ": " +
+                             lines[line]);
+    }
+    EXPECT_EQ(firstHit.size(), names.size());
     if (!errors.empty())
         expectNoErrors(errors);
 }

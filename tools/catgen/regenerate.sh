@@ -15,10 +15,16 @@ missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
+sudo_cmd=""; [ "$(id -u)" = 0 ] || sudo_cmd=sudo
 if ((${#missing[@]})); then
-  sudo_cmd=""; [ "$(id -u)" = 0 ] || sudo_cmd=sudo
   $sudo_cmd apt-get update
   $sudo_cmd apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+# Wine's 32-bit DLLs are the oracle for the export check.
+if ! dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q 'install ok installed'; then
+  $sudo_cmd dpkg --add-architecture i386
+  $sudo_cmd apt-get update
+  $sudo_cmd apt-get install -y --no-install-recommends wine32:i386
 fi
 
 # The scan depends only on the installed import libraries: key the cache by
@@ -33,5 +39,7 @@ fi
 cmake -S "$here" -B "$cache/build" -G Ninja >/dev/null
 cmake --build "$cache/build" >/dev/null
 "$cache/build/catgen" "$root" "$cache/imports-$ver.txt" "$cache"
+bash "$here/wine_check.sh" "$root/catalogue/data/catalogue_facts.txt" \
+  /usr/lib/i386-linux-gnu/wine/i386-windows > "$root/catalogue/data/catalogue_wine.txt"
 echo "Wrote $root/catalogue/data/catalogue.txt" >&2
 cat "$root/catalogue/data/catalogue_stats.txt"

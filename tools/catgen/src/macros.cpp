@@ -420,31 +420,43 @@ MacroInfo readMacros(const Options& opt) {
         pending = std::move(next);
     }
     std::set<std::string> failed;
-    {
-        // Pointer-typed constants (HKEY_CLASSES_ROOT, INVALID_HANDLE_VALUE).
-        const std::string path = opt.cacheDir + "/probe_ptr.c";
+    // Pointer-typed constants (HKEY_CLASSES_ROOT, INVALID_HANDLE_VALUE),
+    // again in rounds for lines that error recovery swallowed.
+    pending = retry;
+    for (int round = 0; !pending.empty(); ++round) {
+        const std::string path = opt.cacheDir + "/probe_ptr" + std::to_string(round) + ".c";
         {
             std::ofstream f(path);
             f << "#include \"" << opt.masterHeader << "\"\n";
-            for (std::size_t i = 0; i < retry.size(); ++i)
-                f << "enum { pqP" << i << " = (long long)(__INTPTR_TYPE__)(" << retry[i]
+            for (std::size_t i = 0; i < pending.size(); ++i)
+                f << "enum { pqP" << i << " = (long long)(__INTPTR_TYPE__)(" << pending[i]
                   << ") };\n";
         }
         CXTranslationUnit tu = parseProbe(opt, path, index);
         const auto bad = errorLines(tu, path);
         const auto vals = enumValues(tu);
-        for (std::size_t i = 0; i < retry.size(); ++i) {
+        std::vector<std::string> next;
+        for (std::size_t i = 0; i < pending.size(); ++i) {
             const std::string k = "pqP" + std::to_string(i);
-            if (bad.count(static_cast<unsigned>(i + 2)) || !vals.count(k)) {
-                failed.insert(retry[i]);
+            if (bad.count(static_cast<unsigned>(i + 2))) {
+                failed.insert(pending[i]);
                 continue;
             }
-            Constant& c = result[retry[i]];
+            if (!vals.count(k)) {
+                next.push_back(pending[i]);
+                continue;
+            }
+            Constant& c = result[pending[i]];
             c.value = vals.at(k);
             c.size = 4;
             c.orOperands.clear();
         }
         clang_disposeTranslationUnit(tu);
+        if (next.size() == pending.size() || round == 5) {
+            failed.insert(next.begin(), next.end());
+            break;
+        }
+        pending = std::move(next);
     }
     clang_disposeIndex(index);
     for (const auto& n : failed) {

@@ -186,6 +186,7 @@ int main(int argc, char** argv) {
         types.translateAll();
         rep.typeFailures = types.failures();
         rep.declLeftOut = decls.leftOut;
+        rep.macroDrops = macros.dropCounts;
 
         // Names: procedures and types first; constants give way on a clash.
         std::set<std::string> procLower, typeLower;
@@ -229,7 +230,11 @@ int main(int argc, char** argv) {
             if (!c->isString && vbBits(*c, b))
                 bitsOf[c->name] = b;
         }
+        // An operand must stand above the expression that names it, so that
+        // looking the operand up finds its own line, not the expression.
+        std::set<std::string> above;
         for (auto* c : kept) {
+            above.insert(c->name);
             if (c->isString) {
                 c->vbValue = quoted(c->text);
                 continue;
@@ -241,7 +246,7 @@ int main(int argc, char** argv) {
                 bool all = true;
                 for (const auto& o : c->orOperands) {
                     auto it = bitsOf.find(o);
-                    if (it == bitsOf.end() || o == c->name) {
+                    if (it == bitsOf.end() || o == c->name || !above.count(o)) {
                         all = false;
                         break;
                     }
@@ -254,6 +259,36 @@ int main(int argc, char** argv) {
                     c->vbValue = e + ")";
                 }
             }
+        }
+        // A string that names a constant defined below it (after a blank)
+        // would be what looking up that constant finds first.
+        {
+            std::map<std::string, std::size_t> pos;
+            for (std::size_t i = 0; i < kept.size(); ++i)
+                pos[kept[i]->name] = i;
+            std::vector<Constant*> ok;
+            for (std::size_t i = 0; i < kept.size(); ++i) {
+                const std::string line = "Const " + kept[i]->name + " = " + kept[i]->vbValue;
+                bool clash = false;
+                for (std::size_t b = line.find(' ', 6);
+                     kept[i]->isString && b != std::string::npos && !clash;
+                     b = line.find(' ', b + 1)) {
+                    std::size_t e = b + 1;
+                    while (e < line.size() &&
+                           (std::isalnum(static_cast<unsigned char>(line[e])) || line[e] == '_'))
+                        ++e;
+                    for (std::size_t len = 1; len <= e - b - 1 && !clash; ++len) {
+                        auto p = pos.find(line.substr(b + 1, len));
+                        clash = p != pos.end() && p->second > i;
+                    }
+                }
+                if (clash)
+                    rep.constLeftOut["string that names a constant defined below it"].push_back(
+                        kept[i]->name);
+                else
+                    ok.push_back(kept[i]);
+            }
+            kept.swap(ok);
         }
         writeOutputs(opt, kept, decls.declares, vbTypes, rep);
         clang_disposeTranslationUnit(tu);

@@ -117,6 +117,8 @@ void writeOutputs(const Options& opt, const std::vector<Constant*>& consts,
     {
         std::ofstream f(opt.outDir + "/catalogue_leftout.txt", std::ios::binary);
         f << "# What the generator left out, by reason.\n";
+        for (const auto& [why, n] : rep.macroDrops)
+            f << "macro: " << why << " (" << n << ")\n";
         writeList(f, "constant", rep.constLeftOut);
         writeList(f, "declare", rep.declLeftOut);
         writeList(f, "type", rep.typeFailures);

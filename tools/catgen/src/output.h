@@ -6,6 +6,7 @@ namespace catgen {
 
 struct Report {
     std::map<std::string, std::vector<std::string>> constLeftOut, declLeftOut, typeFailures;
+    std::map<std::string, int> macroDrops;  // macros that are no constants, by reason
 };
 
 void writeOutputs(const Options& opt, const std::vector<Constant*>& consts,
