@@ -56,6 +56,7 @@ int Application::Run() {
 
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        form1_->relayHintMessage(msg);
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }

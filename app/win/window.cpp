@@ -52,7 +52,10 @@ void Window::addHint(HWND control, const std::string& hint) {
     }
     TOOLINFOA ti{};
     ti.cbSize = sizeof ti;
-    ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    // Not TTF_SUBCLASS: a subclassed control pays for every message it gets
+    // (filling a list of thousands of names took a second under Wine); the
+    // event loop relays the mouse messages instead (relayHintMessage).
+    ti.uFlags = TTF_IDISHWND;
     ti.hwnd = hwnd_;
     ti.uId = reinterpret_cast<UINT_PTR>(control);
     std::string text = hint;
@@ -63,6 +66,15 @@ void Window::addHint(HWND control, const std::string& hint) {
         ti.uId = reinterpret_cast<UINT_PTR>(child);
         SendMessageA(tips_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
     }
+}
+
+void Window::relayHintMessage(const MSG& msg) {
+    if (!tips_ || msg.message < WM_MOUSEFIRST || msg.message > WM_MOUSELAST)
+        return;
+    if (msg.hwnd != hwnd_ && !IsChild(hwnd_, msg.hwnd))
+        return;
+    MSG copy = msg;
+    SendMessageA(tips_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&copy));
 }
 
 bool Window::createWindow(const WindowArgs& args) {

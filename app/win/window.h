@@ -51,6 +51,10 @@ public:
     // Shows `hint` as the tooltip of a child control.
     void addHint(HWND control, const std::string& hint);
 
+    // The event loop passes every message here: mouse messages over the
+    // window's controls go on to its tooltips.
+    void relayHintMessage(const MSG& msg);
+
     ErrorSink& errors() { return errors_; }
 
 protected:
