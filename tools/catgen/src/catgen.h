@@ -67,6 +67,9 @@ MacroInfo readMacros(const Options& opt);
 // ---- VB names -------------------------------------------------------------
 bool isReservedWord(const std::string& name);
 const std::vector<std::string>& reservedWords();
+// Every name the generator changed, for the left-out list: "kind: from -> to".
+void noteRename(const std::string& kind, const std::string& from, const std::string& to);
+const std::set<std::string>& renames();
 // Member or parameter name safe for VB: reserved words get a trailing "_".
 std::string vbIdentifier(const std::string& name, bool isParameter);
 

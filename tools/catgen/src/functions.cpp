@@ -77,10 +77,12 @@ bool translateParam(CXType type, const std::string& name, TypeTable& types, std:
     const CXType canon = clang_getCanonicalType(type);
     const bool voidHandle = isVoidHandle(type);
     type = desugarToPointer(type);
-    if (canon.kind == CXType_Pointer) {
-        CXType pointee = clang_getPointeeType(type);
+    // An array parameter (CRYPT_ATTRIBUTE rgAttr[]) is a pointer to its first element.
+    const bool isArray = canon.kind == CXType_IncompleteArray || canon.kind == CXType_ConstantArray;
+    if (canon.kind == CXType_Pointer || isArray) {
+        CXType pointee = isArray ? clang_getArrayElementType(type) : clang_getPointeeType(type);
         if (pointee.kind == CXType_Invalid)
-            pointee = clang_getPointeeType(canon);
+            pointee = isArray ? clang_getArrayElementType(canon) : clang_getPointeeType(canon);
         const CXType pc = clang_getCanonicalType(pointee);
         if (pc.kind == CXType_Char_S || pc.kind == CXType_SChar) {
             out.push_back({"ByVal " + name + " As String", 4});
@@ -121,13 +123,26 @@ bool translateParam(CXType type, const std::string& name, TypeTable& types, std:
             why = "structure by value that cannot be translated";
             return false;
         }
-        for (const auto& m : t->members) {
-            if (m.type != "Long" || m.count != 1) {
-                why = "structure by value with members other than Longs";
-                return false;
-            }
-            out.push_back({"ByVal " + name + "_" + m.name + " As Long", 4});
+        bool allLongs = true;
+        for (const auto& m : t->members)
+            allLongs = allLongs && m.type == "Long" && m.count == 1;
+        if (allLongs) {
+            for (const auto& m : t->members)
+                out.push_back({"ByVal " + name + "_" + m.name + " As Long", 4});
+            return true;
         }
+        // Smaller members packed into the stack's 4-byte slots
+        // (BLENDFUNCTION for AlphaBlend is one ByVal Long).
+        if (t->size % 4 != 0 || t->size > 16) {
+            why = "structure by value with members other than Longs";
+            return false;
+        }
+        if (t->size == 4) {
+            out.push_back({"ByVal " + name + " As Long", 4});
+            return true;
+        }
+        for (long long k = 0; k < t->size / 4; ++k)
+            out.push_back({"ByVal " + name + "_" + std::to_string(k + 1) + " As Long", 4});
         return true;
     }
     const std::string vb = vbScalar(canon);
@@ -182,6 +197,8 @@ DeclareResult translateFunctions(CXTranslationUnit tu, const MacroInfo& macros,
             vbName.erase(0, 1);
         if (vbName.empty())
             continue;
+        if (vbName != cname)
+            noteRename("procedure", cname, vbName);
         if (cname.size() > 1 && cname.back() == 'A') {
             const std::string bare = cname.substr(0, cname.size() - 1);
             auto m = macros.expansion.find(bare);

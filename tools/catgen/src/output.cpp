@@ -122,6 +122,9 @@ void writeOutputs(const Options& opt, const std::vector<Constant*>& consts,
         writeList(f, "constant", rep.constLeftOut);
         writeList(f, "declare", rep.declLeftOut);
         writeList(f, "type", rep.typeFailures);
+        f << "# Names changed for VB (reserved words, VB's own type names, a leading \"_\").\n";
+        for (const auto& r : renames())
+            f << "rename " << r << "\n";
     }
 }
 

@@ -173,8 +173,12 @@ void TypeTable::collectNames() {
             (m != macros_.expansion.end() && m->second == name))
             name = bare;
     }
-    for (auto& [usr, name] : nameOf_)
-        name = vbTypeRename(name);
+    for (auto& [usr, name] : nameOf_) {
+        const std::string vb = vbTypeRename(name);
+        if (vb != name)
+            noteRename("type", name, vb);
+        name = vb;
+    }
 }
 
 const VbType* TypeTable::forRecord(CXType t) {

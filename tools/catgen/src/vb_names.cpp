@@ -52,14 +52,31 @@ bool isReservedWord(const std::string& name) {
     return false;
 }
 
+namespace {
+std::set<std::string>& renameSet() {
+    static std::set<std::string> s;
+    return s;
+}
+}  // namespace
+
+void noteRename(const std::string& kind, const std::string& from, const std::string& to) {
+    renameSet().insert(kind + ": " + from + " -> " + to);
+}
+
+const std::set<std::string>& renames() {
+    return renameSet();
+}
+
 std::string vbIdentifier(const std::string& name, bool isParameter) {
     std::string n = name;
     if (n.empty())
         return n;
     if (n[0] == '_')
         n = "x" + n;
-    if (isReservedWord(n))
+    if (isReservedWord(n)) {
+        noteRename(isParameter ? "parameter" : "member", name, n + "_");
         return n + "_";
+    }
     // The program recognises lines by the words "Const ", "Declare " and
     // "Type "; a name that ends in one of them would put that word into a
     // line of another kind. VB names ignore case, so a lower-case ending
