@@ -14,3 +14,10 @@
 #include <wininet.h>
 #include <richedit.h>
 #include <commctrl.h>
+#include <shlwapi.h>
+#include <iphlpapi.h>
+#include <uxtheme.h>
+#include <dwmapi.h>
+#include <wtsapi32.h>
+#include <aclapi.h>
+#include <sddl.h>
