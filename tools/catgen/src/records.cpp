@@ -262,14 +262,20 @@ bool TypeTable::fieldInto(CXCursor field, long long base, std::vector<VbMember>&
     }
     const long long off = base + bitOff / 8;
     const CXType ft = clang_getCanonicalType(clang_getCursorType(field));
-    const bool anonymous = ft.kind == CXType_Record &&
-                           clang_Cursor_isAnonymousRecordDecl(clang_getTypeDeclaration(ft));
-    if (anonymous) {
-        if (!cname.empty() && !clang_Cursor_isAnonymous(clang_getTypeDeclaration(ft))) {
-            why = "named member of an unnamed structure type";
+    const CXCursor decl = clang_getTypeDeclaration(ft);
+    if (ft.kind == CXType_Record && clang_Cursor_isAnonymousRecordDecl(decl))
+        return recordInto(ft, off, out, owner, why);  // C11 anonymous: flatten
+    if (ft.kind == CXType_Record && clang_Cursor_isAnonymous(decl) && !nameOf_.count(usrOf(ft))) {
+        // A named member of an unnamed structure or union ("union {...} u;"):
+        // flattened too; a union that comes down to one member takes the
+        // member's own name (KEY_EVENT_RECORD.uChar As Integer).
+        std::vector<VbMember> tmp;
+        if (!recordInto(ft, off, tmp, owner, why))
             return false;
-        }
-        return recordInto(ft, off, out, owner, why);
+        if (tmp.size() == 1 && clang_getCursorKind(decl) == CXCursor_UnionDecl)
+            tmp[0].name = vbIdentifier(cname, false);
+        out.insert(out.end(), tmp.begin(), tmp.end());
+        return true;
     }
     VbMember m;
     m.name = vbIdentifier(cname, false);
