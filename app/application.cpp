@@ -57,6 +57,9 @@ int Application::Run() {
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
         form1_->relayHintMessage(msg);
+        // Tab and the arrow keys move between the main window's controls.
+        if (IsDialogMessageA(form1_->hwnd(), &msg))
+            continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }

@@ -113,8 +113,10 @@ LRESULT TForm1::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
                 FormHide();
             break;
         case WM_ENDSESSION:
-            if (wParam)
+            if (wParam) {
                 Destroy();  // the session ends: still store the settings
+                app_.Terminate();
+            }
             return 0;
         case WM_DESTROY:
             FormDestroy();
@@ -205,6 +207,9 @@ void TForm1::Timer1Timer() {
 
     // The window's own cursor is the class arrow (crDefault).
     setScreenCursor(saved);
+    // Ready for typing a name.
+    if (GetForegroundWindow() == hwnd())
+        SetFocus(ComboBox1.hwnd());
 }
 
 void TForm1::Exit1Click() {

@@ -153,7 +153,7 @@ void RadioButton::setChecked(bool isChecked) {
 
 void PushButton::Create(Window& parent, const Args& args) {
     createChild(parent, args, "BUTTON",
-                (args.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | WS_TABSTOP);
+                (args.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | WS_TABSTOP | WS_GROUP);
     if (args.icon)
         SendMessageA(hwnd_, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(args.icon));
     parent.onCommand(args.id, [this](UINT code) {
