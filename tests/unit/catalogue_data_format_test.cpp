@@ -178,6 +178,47 @@ TEST(CatalogueData, TypeLookupFindsATypeHeader) {
         expectNoErrors(errors);
 }
 
+// No name of a line is a word that VB 6 reserves: such a declaration does
+// not compile ("Declare Function select ...", "  Type As Long").
+TEST(CatalogueData, NoNameIsAVbKeyword) {
+    static const std::set<std::string> keywords = {
+        "alias",    "and",        "any",     "as",         "boolean",    "byref",    "byte",
+        "byval",    "call",       "case",    "close",      "const",      "currency", "date",
+        "declare",  "dim",        "do",      "double",     "each",       "else",     "elseif",
+        "empty",    "end",        "enum",    "eqv",        "erase",      "error",    "event",
+        "exit",     "false",      "for",     "friend",     "function",   "get",      "global",
+        "gosub",    "goto",       "if",      "imp",        "implements", "in",       "input",
+        "integer",  "is",         "len",     "let",        "lib",        "like",     "lock",
+        "long",     "loop",       "lset",    "me",         "mod",        "name",     "new",
+        "next",     "not",        "nothing", "null",       "object",     "on",       "open",
+        "option",   "optional",   "or",      "paramarray", "preserve",   "print",    "private",
+        "property", "public",     "put",     "raiseevent", "redim",      "rem",      "resume",
+        "return",   "rset",       "seek",    "select",     "set",        "single",   "static",
+        "step",     "stop",       "string",  "sub",        "then",       "to",       "true",
+        "type",     "typeof",     "unlock",  "until",      "variant",    "wend",     "while",
+        "with",     "withevents", "write",   "xor"};
+    std::vector<std::string> errors;
+    auto check = [&](const std::string& what, const std::string& name) {
+        if (keywords.count(lower(name)))
+            errors.push_back(what + " " + name);
+    };
+    const auto& p = parsed();
+    for (const auto& c : p.consts)
+        check("constant", c.name);
+    for (const auto& d : p.declares) {
+        check("procedure", d.name);
+        for (const auto& prm : d.params)
+            check("parameter of " + d.name, prm.name);
+    }
+    for (const auto& [name, members] : p.types) {
+        check("type", name);
+        for (const auto& m : members)
+            check("member of " + name, m.name);
+    }
+    if (!errors.empty())
+        expectNoErrors(errors);
+}
+
 // The lookup for "Constants" takes the first line that holds a blank followed
 // by the name and the word "Const ": the constant's own line, or that of a
 // longer name that begins with it, never an expression that names it.

@@ -28,6 +28,13 @@ bool isWideChar(CXType pointee) {
     return clang_getCanonicalType(pointee).kind == CXType_WChar;
 }
 
+// Structures that parameters point to but that VB cannot lay out exactly:
+// such a parameter is passed As Any.
+std::set<std::string>& anyFallbacks() {
+    static std::set<std::string> s;
+    return s;
+}
+
 // True when the type is spelled through a handle typedef over void*
 // (HANDLE, HGLOBAL, HGDIOBJ) or an opaque pointer VB passes as a Long.
 bool isVoidHandle(CXType t) {
@@ -101,6 +108,8 @@ bool translateParam(CXType type, const std::string& name, TypeTable& types, std:
                 refs.insert(t->name);
             } else {
                 out.push_back({name + " As Any", 4});
+                if (typedAllowed)
+                    anyFallbacks().insert(str(clang_getTypeSpelling(pc)));
             }
         } else if (pc.kind == CXType_Pointer || pc.kind == CXType_FunctionProto ||
                    pc.kind == CXType_FunctionNoProto) {
@@ -192,19 +201,22 @@ DeclareResult translateFunctions(CXTranslationUnit tu, const MacroInfo& macros,
         }
         // The ANSI function of an A/W pair goes under the bare name.
         std::string vbName = cname;
-        // VB names cannot begin with "_" (_lopen): the export stays the alias.
-        while (!vbName.empty() && vbName[0] == '_')
-            vbName.erase(0, 1);
-        if (vbName.empty())
-            continue;
-        if (vbName != cname)
-            noteRename("procedure", cname, vbName);
         if (cname.size() > 1 && cname.back() == 'A') {
             const std::string bare = cname.substr(0, cname.size() - 1);
             auto m = macros.expansion.find(bare);
             if (m != macros.expansion.end() && m->second == cname)
                 vbName = bare;
         }
+        // VB names cannot begin with "_" (_lopen) nor be a reserved word
+        // (select): the export stays the alias.
+        while (!vbName.empty() && vbName[0] == '_')
+            vbName.erase(0, 1);
+        if (vbName.empty())
+            continue;
+        if (isReservedWord(vbName))
+            vbName += "_";
+        if (vbName != cname && vbName + "A" != cname)
+            noteRename("procedure", cname, vbName);
         std::string why;
         std::vector<Param> params;
         std::set<std::string> refs;
@@ -272,6 +284,9 @@ DeclareResult translateFunctions(CXTranslationUnit tu, const MacroInfo& macros,
         }
         r.declares.push_back(d);
     }
+    for (const auto& t : anyFallbacks())
+        r.leftOut["(kept, parameter As Any) pointer to a structure VB cannot lay out exactly"]
+            .push_back(t);
     return r;
 }
 

@@ -31,7 +31,7 @@ bool isRuntimeHeader(const std::string& path) {
     if (crt.count(f))
         return true;
     return f.rfind("_mingw", 0) == 0 || f.rfind("sec_api/", 0) == 0 || f.rfind("sys/", 0) == 0 ||
-           f.rfind("corecrt_", 0) == 0 || f.rfind("psdk_inc/", 0) == 0;
+           f.rfind("corecrt_", 0) == 0;
 }
 
 struct Tok {

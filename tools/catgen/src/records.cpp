@@ -153,6 +153,28 @@ void TypeTable::collectNames() {
             return CXChildVisit_Continue;
         },
         &ctx);
+    // Records named by a macro ("#define RASCONNA struct tagRASCONNA"): the
+    // shortest such name, so that the ANSI form takes the bare one.
+    std::map<std::string, std::string> macroFor;  // "struct tag" -> name
+    for (const auto& [name, exp] : macros_.expansion) {
+        if (name.empty() || name[0] == '_' ||
+            (exp.rfind("struct ", 0) != 0 && exp.rfind("union ", 0) != 0))
+            continue;
+        auto& best = macroFor[exp];
+        if (best.empty() || name.size() < best.size() ||
+            (name.size() == best.size() && name < best))
+            best = name;
+    }
+    for (const auto& [usr, type] : records_) {
+        if (nameOf_.count(usr))
+            continue;
+        const CXCursor d = clang_getTypeDeclaration(type);
+        const std::string tag = str(clang_getCursorSpelling(d));
+        const std::string kw = clang_getCursorKind(d) == CXCursor_UnionDecl ? "union " : "struct ";
+        auto m = macroFor.find(kw + tag);
+        if (!tag.empty() && m != macroFor.end())
+            nameOf_[usr] = m->second;
+    }
     // Tag names for records without a typedef ("struct tagFOO" stays unnamed).
     for (const auto& [usr, type] : records_) {
         if (nameOf_.count(usr))
