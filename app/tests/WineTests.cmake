@@ -1,13 +1,13 @@
 # Tests that drive a copy of the real Protoquill.exe under Wine from a second
-# program. Included from app/CMakeLists.txt on Windows builds.
+# program, and a few that build the main window inside the test program to
+# watch what it does step by step. Included from app/CMakeLists.txt.
 enable_testing()
 
 file(GLOB app_test_sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_LIST_DIR}/*.cpp")
-add_executable(pq_app_wine_tests ${app_test_sources} ${PQ_CATALOGUE_RC})
+add_executable(pq_app_wine_tests ${app_test_sources} ${CMAKE_CURRENT_LIST_DIR}/../app.rc
+  ${PQ_CATALOGUE_RC})
 target_include_directories(pq_app_wine_tests PRIVATE "${CMAKE_CURRENT_LIST_DIR}")
-target_compile_definitions(pq_app_wine_tests PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX)
-target_link_libraries(pq_app_wine_tests PRIVATE pq_builtin_catalogue pq_core gtest gtest_main
-  user32 gdi32)
+target_link_libraries(pq_app_wine_tests PRIVATE pq_app gtest gtest_main)
 pq_set_test_warnings(pq_app_wine_tests)
 add_dependencies(pq_app_wine_tests Protoquill)
 
