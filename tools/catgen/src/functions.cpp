@@ -50,7 +50,8 @@ bool isVoidHandle(CXType t) {
             if (!(std::isupper(static_cast<unsigned char>(c)) ||
                   std::isdigit(static_cast<unsigned char>(c)) || c == '_'))
                 handle = false;
-        if (handle || n == "PSID" || n == "PSECURITY_DESCRIPTOR")
+        if (handle || n == "PSID" || n == "PSECURITY_DESCRIPTOR" || n == "va_list" ||
+            n == "__gnuc_va_list" || n == "__builtin_va_list")
             return true;
         t = clang_getTypedefDeclUnderlyingType(clang_getTypeDeclaration(t));
     }
@@ -91,7 +92,10 @@ bool translateParam(CXType type, const std::string& name, TypeTable& types, std:
         if (pointee.kind == CXType_Invalid)
             pointee = isArray ? clang_getArrayElementType(canon) : clang_getPointeeType(canon);
         const CXType pc = clang_getCanonicalType(pointee);
-        if (pc.kind == CXType_Char_S || pc.kind == CXType_SChar) {
+        if (voidHandle) {
+            out.push_back(
+                {"ByVal " + name + " As Long", 4});  // va_list: a pointer VB passes as a Long
+        } else if (pc.kind == CXType_Char_S || pc.kind == CXType_SChar) {
             out.push_back({"ByVal " + name + " As String", 4});
         } else if (isWideChar(pointee)) {
             out.push_back({"ByVal " + name + " As Long", 4});
