@@ -294,8 +294,21 @@ bool TypeTable::fieldInto(CXCursor field, long long base, std::vector<VbMember>&
         std::vector<VbMember> tmp;
         if (!recordInto(ft, off, tmp, owner, why))
             return false;
-        if (tmp.size() == 1 && clang_getCursorKind(decl) == CXCursor_UnionDecl)
+        if (tmp.size() == 1 && clang_getCursorKind(decl) == CXCursor_UnionDecl) {
             tmp[0].name = vbIdentifier(cname, false);
+        } else {
+            // Members that repeat an earlier name take the field's name in
+            // front (NTFS_STATISTICS: MftWritesUserLevel_Write).
+            std::set<std::string> have;
+            for (const auto& m : out)
+                have.insert(lower(m.name));
+            bool clash = false;
+            for (const auto& m : tmp)
+                clash = clash || have.count(lower(m.name));
+            if (clash)
+                for (auto& m : tmp)
+                    m.name = vbIdentifier(cname + "_" + m.name, false);
+        }
         out.insert(out.end(), tmp.begin(), tmp.end());
         return true;
     }
