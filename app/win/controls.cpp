@@ -178,6 +178,9 @@ void TextBox::show(const std::string& lfText) {
     shown_ = lfText;
     any_ = true;
     SetWindowTextA(hwnd_, toCrLf(lfText).c_str());
+    // The edit control repaints only its text lines; its margins would keep
+    // what stood there before.
+    InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 // ---- StatusBar -------------------------------------------------------------
