@@ -448,9 +448,37 @@ bool TypeTable::layoutWithCap(VbType& t, long long cSize, long long cap, std::st
         p.count = bytes;
         placed.push_back(p);
     };
+    // A nested type that the packing puts off its alignment is replaced by
+    // its own members, named after it (NMLVKEYDOWN: hdr_hwndFrom, ...).
+    std::vector<VbMember> members;
+    std::function<bool(const VbMember&, int)> expand = [&](const VbMember& m, int depth) {
+        const bool fits = m.align <= cap && m.cOffset % m.align == 0;
+        if (fits || vbScalarSize(m.type) != 0 || m.type.rfind("String * ", 0) == 0 || depth > 8) {
+            members.push_back(m);
+            return true;
+        }
+        const VbType* sub = nullptr;
+        for (const auto& [u, x] : byUsr_)
+            if (x.ok && x.name == m.type)
+                sub = &x;
+        if (!sub || m.count != 1)
+            return false;
+        for (VbMember s : sub->members) {
+            s.name = m.name + "_" + s.name;
+            s.cOffset += m.cOffset;
+            if (!expand(s, depth + 1))
+                return false;
+        }
+        return true;
+    };
+    for (const auto& m : t.members)
+        if (!expand(m, 0)) {
+            why = "packed: an array of structures is not on its VB alignment";
+            return false;
+        }
     long long cur = 0, maxAlign = 1;
     std::set<std::string> seen;
-    for (auto m : t.members) {
+    for (auto m : members) {
         if (!seen.insert(lower(m.name)).second) {
             why = "two members with one name";
             return false;
