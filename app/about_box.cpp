@@ -29,14 +29,20 @@ void TAboutBox::initDialog(HWND dlg) {
     SetFocus(GetDlgItem(dlg, IDOK));
 }
 
+void TAboutBox::OKButtonClick(HWND dlg) {
+    EndDialog(dlg, IDOK);
+}
+
 INT_PTR CALLBACK TAboutBox::dialogProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
         case WM_INITDIALOG:
+            SetWindowLongPtrA(dlg, DWLP_USER, lParam);
             reinterpret_cast<TAboutBox*>(lParam)->initDialog(dlg);
             return FALSE;  // the focus was set to "OK"
         case WM_COMMAND:
             if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
-                EndDialog(dlg, IDOK);
+                if (auto* self = reinterpret_cast<TAboutBox*>(GetWindowLongPtrA(dlg, DWLP_USER)))
+                    self->OKButtonClick(dlg);
                 return TRUE;
             }
             return FALSE;

@@ -16,6 +16,9 @@ public:
     // owner takes no input meanwhile.
     void ShowModal(HWND owner);
 
+    // "OK" (also Enter, or Esc): closes the dialog with the result OK.
+    void OKButtonClick(HWND dlg);
+
 private:
     static INT_PTR CALLBACK dialogProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam);
     void initDialog(HWND dlg);

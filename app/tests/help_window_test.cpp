@@ -31,6 +31,7 @@ TEST(HelpWindow, ShowsBothTextsWithTheirCaptionsAndReportsAFailedPrint) {
     EXPECT_TRUE(IsWindowVisible(help));
     EXPECT_EQ(windowText(help), " User Manual");
     const std::string manual = windowText(GetDlgItem(help, ids::HelpRichEdit1));
+    EXPECT_EQ(SendMessageA(GetDlgItem(help, ids::HelpRichEdit1), EM_GETLINECOUNT, 0, 0), 48);
     for (const char* passage :
          {"choose the Public scope for the public module or the",
           "Private scope for the form's module", "ignores duplicate declarations",
@@ -41,6 +42,7 @@ TEST(HelpWindow, ShowsBothTextsWithTheirCaptionsAndReportsAFailedPrint) {
     run.menu(ids::as1);
     EXPECT_EQ(windowText(help), " As Any keyword phrase");
     const std::string asAny = windowText(GetDlgItem(help, ids::HelpRichEdit1));
+    EXPECT_EQ(SendMessageA(GetDlgItem(help, ids::HelpRichEdit1), EM_GETLINECOUNT, 0, 0), 48);
     EXPECT_NE(asAny.find("Private Declare Sub CopyMemory Lib"), std::string::npos);
     EXPECT_NE(asAny.find(std::string(92, '-')), std::string::npos);
 
