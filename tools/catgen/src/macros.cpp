@@ -180,12 +180,7 @@ struct MacroDef {
     long seq = 0;
 };
 
-struct ProbeResult {
-    std::map<std::string, long long> value;
-};
-
-// Parses `text` as a file that includes the master header and returns the
-// set of 1-based lines of that file that have an error.
+// The 1-based lines of the probe file on which clang reports an error.
 std::set<unsigned> errorLines(CXTranslationUnit tu, const std::string& probePath) {
     std::set<unsigned> bad;
     const unsigned n = clang_getNumDiagnostics(tu);

@@ -287,8 +287,9 @@ bool TypeTable::fieldInto(CXCursor field, long long base, std::vector<VbMember>&
     const CXCursor decl = clang_getTypeDeclaration(ft);
     if (ft.kind == CXType_Record && clang_Cursor_isAnonymousRecordDecl(decl))
         return recordInto(ft, off, out, owner, why);  // C11 anonymous: flatten
-    if (ft.kind == CXType_Record && clang_Cursor_isAnonymous(decl) && !nameOf_.count(usrOf(ft))) {
-        // A named member of an unnamed structure or union ("union {...} u;"):
+    if (ft.kind == CXType_Record && !nameOf_.count(usrOf(ft)) && clang_Type_getSizeOf(ft) > 0) {
+        // A named member of a structure or union type without a VB name
+        // ("union {...} u;", "union __MIDL_IWinTypes_0009 u;"):
         // flattened too; a union that comes down to one member takes the
         // member's own name (KEY_EVENT_RECORD.uChar As Integer).
         std::vector<VbMember> tmp;
