@@ -19,7 +19,6 @@ struct Options {
     std::string outDir;         // catalogue/data
     std::string resourceDir;    // clang's resource directory
     std::string cacheDir;       // tools/catgen/cache (probe files)
-    std::vector<std::string> wineDirs;
 };
 
 // Compiler arguments shared by every parse and preprocessor run.
@@ -58,7 +57,6 @@ struct Constant {
 struct MacroInfo {
     std::map<std::string, std::string> expansion;  // object-like macro -> expanded text
     std::vector<Constant> constants;               // evaluated, in header order
-    std::vector<std::string> droppedNotes;         // "NAME: reason"
     std::map<std::string, int> dropCounts;
     std::map<std::string, int> fileIndex;  // header path -> order of first inclusion
 };
@@ -89,7 +87,7 @@ struct VbType {
     std::vector<VbMember> members;
     std::set<std::string> typeRefs;  // other VB types it uses
     unsigned order = 0;
-    bool ok = false, busy = false;
+    bool ok = false;
     std::string whyNot;
 };
 

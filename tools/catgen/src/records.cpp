@@ -211,7 +211,6 @@ const VbType* TypeTable::forRecord(CXType t) {
         return it->second.ok ? &it->second : nullptr;
     VbType& vt = byUsr_[usr];
     vt.usr = usr;
-    vt.busy = true;
     auto n = nameOf_.find(usr);
     vt.order =
         orderOf_.count(usr) ? orderOf_[usr] : 1000000u + static_cast<unsigned>(byUsr_.size());
@@ -236,7 +235,6 @@ const VbType* TypeTable::forRecord(CXType t) {
             }
         }
     }
-    vt.busy = false;
     vt.whyNot = why;
     return vt.ok ? &vt : nullptr;
 }
