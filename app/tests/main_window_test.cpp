@@ -135,6 +135,20 @@ TEST(MainWindow, AddCollectsOnTheClipboardWithoutDuplicates) {
     EXPECT_EQ(clipboardText(), ref.shownDeclaration());
 }
 
+TEST(MainWindow, ClipboardMenuCopiesClearsAndLooksForTheViewer) {
+    ProgramRun run(freshProgramFolder("clipboard_menu"));
+    ReferenceModel ref;
+    run.menu(ids::SelectedItem1);
+    EXPECT_EQ(clipboardText(), ref.indexes().Functions.entry(0));
+    run.menu(ids::Declaration1);
+    EXPECT_EQ(clipboardText(), ref.shownDeclaration());
+    run.menu(ids::Clear1);
+    EXPECT_EQ(clipboardText(), "<no text>");
+    // Wine has no clipbrd.exe in either folder.
+    PostMessageA(run.main(), WM_COMMAND, MAKEWPARAM(ids::View1, 0), 0);
+    EXPECT_EQ(run.takeMessageBox(), "The Clipboard Viewer is not found!");
+}
+
 TEST(MainWindow, AboutDialogIsModalAndClosesWithEnter) {
     ProgramRun run(freshProgramFolder("about"));
     PostMessageA(run.main(), WM_COMMAND, MAKEWPARAM(ids::About1, 0), 0);
