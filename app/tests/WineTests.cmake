@@ -4,8 +4,8 @@
 enable_testing()
 
 file(GLOB app_test_sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_LIST_DIR}/*.cpp")
-add_executable(pq_app_wine_tests ${app_test_sources} ${CMAKE_CURRENT_LIST_DIR}/../app.rc
-  ${PQ_CATALOGUE_RC})
+add_executable(pq_app_wine_tests ${app_test_sources} ${CMAKE_CURRENT_LIST_DIR}/../app.rc)
+pq_add_catalogue_resource(pq_app_wine_tests)
 target_include_directories(pq_app_wine_tests PRIVATE "${CMAKE_CURRENT_LIST_DIR}")
 target_link_libraries(pq_app_wine_tests PRIVATE pq_app gtest gtest_main)
 pq_set_test_warnings(pq_app_wine_tests)

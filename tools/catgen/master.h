@@ -1,5 +1,6 @@
 /* The headers the catalogue is generated from, in this order. winsock2.h
    must come before windows.h (which would otherwise pull in winsock.h). */
+// clang-format off
 #include <winsock2.h>
 #include <windows.h>
 #include <shellapi.h>
@@ -21,3 +22,4 @@
 #include <wtsapi32.h>
 #include <aclapi.h>
 #include <sddl.h>
+// clang-format on
