@@ -15,10 +15,7 @@ namespace {
 
 using test::GeneratorRig;
 
-const Catalogue& mendsCatalogue() {
-    static const Catalogue c = Catalogue::fromFile(test::fixturePath("generator_mends.txt"));
-    return c;
-}
+using test::mendsCatalogue;
 
 class ConstTreeTest : public ::testing::TestWithParam<GeneratorImpl> {};
 

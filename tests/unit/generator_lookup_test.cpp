@@ -12,10 +12,7 @@ namespace {
 
 using test::GeneratorRig;
 
-const Catalogue& mendsCatalogue() {
-    static const Catalogue c = Catalogue::fromFile(test::fixturePath("generator_mends.txt"));
-    return c;
-}
+using test::mendsCatalogue;
 
 class LookupTest : public ::testing::TestWithParam<GeneratorImpl> {};
 

@@ -11,6 +11,13 @@
 
 namespace pq::test {
 
+// The small catalogue of the lookup and closure mends.
+inline const Catalogue& mendsCatalogue() {
+    static const Catalogue c =
+        Catalogue::fromFile(std::string(PQ_FIXTURE_DIR) + "/generator_mends.txt");
+    return c;
+}
+
 struct GeneratorRig {
     explicit GeneratorRig(const Catalogue& c, GeneratorImpl impl = GeneratorImpl::Fast)
         : gen(c, ui, impl) {

@@ -146,7 +146,8 @@ void addOverrides(const std::string& path, const std::map<std::string, Import>& 
                   DeclareResult& result);
 
 // ---- helpers --------------------------------------------------------------
-std::string str(CXString s);  // takes ownership
+std::string str(CXString s);       // takes ownership
+std::string lower(std::string s);  // ASCII letters to lower case
 std::string runCommand(const std::string& cmd);
 bool fromMingwHeader(CXCursor c);
 // A Windows API header (not the C runtime or compiler glue).

@@ -10,12 +10,6 @@
 namespace catgen {
 namespace {
 
-std::string lower(std::string s) {
-    for (auto& c : s)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return s;
-}
-
 // True when a pointee spelled through typedefs is a wide character.
 bool isWideChar(CXType pointee) {
     CXType t = pointee;

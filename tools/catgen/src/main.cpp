@@ -15,12 +15,6 @@
 namespace catgen {
 namespace {
 
-std::string lower(std::string s) {
-    for (auto& c : s)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return s;
-}
-
 // Enumerators of the API headers, as constants.
 void addEnumerators(CXTranslationUnit tu, MacroInfo& info) {
     struct Ctx {

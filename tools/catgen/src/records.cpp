@@ -10,12 +10,6 @@
 namespace catgen {
 namespace {
 
-std::string lower(std::string s) {
-    for (auto& c : s)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return s;
-}
-
 long long roundUp(long long v, long long a) {
     return a <= 1 ? v : (v + a - 1) / a * a;
 }

@@ -2,6 +2,7 @@
 #include "catgen.h"
 
 #include <array>
+#include <cctype>
 #include <cstdio>
 #include <stdexcept>
 
@@ -26,6 +27,12 @@ std::vector<std::string> compilerArgs(const Options& opt) {
     for (const auto& d : pinnedDefines())
         a.push_back("-D" + d);
     return a;
+}
+
+std::string lower(std::string s) {
+    for (auto& c : s)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return s;
 }
 
 std::string str(CXString s) {
