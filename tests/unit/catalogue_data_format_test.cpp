@@ -187,11 +187,12 @@ TEST(CatalogueData, NoNameIsAVbKeyword) {
         expectNoErrors(errors);
 }
 
-// The catalogue lookup takes the first line that holds a blank followed by
-// the name and the kind word ("Const ", "Declare ", "Type "). For every name
-// of the catalogue that line must be the item's own line, or that of a longer
-// name of the same kind that begins with it (SW_SHOW finds SW_SHOWNORMAL):
-// never another kind of line, an expression, a parameter or a member.
+// A substring lookup would take the first line that holds a blank followed by
+// the name and the kind word ("Const ", "Declare "). For every constant and
+// procedure name of the catalogue that line must be the item's own line, or
+// that of a longer name of the same kind that begins with it (SW_SHOW finds
+// SW_SHOWNORMAL): never another kind of line, an expression, a parameter or a
+// member.
 std::vector<std::string> lookupMisses(const std::vector<std::string>& names,
                                       const std::string& kindWord,
                                       std::optional<std::string> (*ownName)(const std::string&)) {
@@ -245,13 +246,10 @@ TEST(CatalogueData, LookupFindsEveryItemsOwnLineOrALongerNameOfItsKind) {
             auto d = parseDeclareLine(l);
             return d ? std::optional<std::string>(d->name) : std::nullopt;
         });
-    const auto typeMisses =
-        lookupMisses(p.typeOrder, "Type ", [](const std::string& l) -> std::optional<std::string> {
-            if (l.rfind("Type ", 0) == 0)
-                return l.substr(5);
-            return std::nullopt;
-        });
-    for (const auto* m : {&constMisses, &procMisses, &typeMisses})
+    // Types are not held to this: their lookup matches type headers only, so
+    // a declare named "GetTrusteeType" may name its structure parameter
+    // (pTrustee As TRUSTEE_) and a parameter may be called dwType.
+    for (const auto* m : {&constMisses, &procMisses})
         if (!m->empty())
             expectNoErrors(*m);
 }

@@ -227,12 +227,7 @@ DeclareResult translateFunctions(CXTranslationUnit tu, const MacroInfo& macros,
                 pn = "p" + std::to_string(i + 1);
             while (!paramNames.insert(lower(pn)).second || lower(pn) == lower(vbName))
                 pn += "_";
-            // A line whose name ends in "Type" already holds the word "Type "
-            // (before " Lib"); naming a structure in it would make the type
-            // lookup find this line before the structure's own block.
-            const bool typed =
-                vbName.size() < 4 || vbName.compare(vbName.size() - 4, 4, "Type") != 0;
-            if (!translateParam(clang_getCursorType(a), pn, types, params, refs, why, typed))
+            if (!translateParam(clang_getCursorType(a), pn, types, params, refs, why, true))
                 break;
         }
         const CXType res = clang_getResultType(ft);

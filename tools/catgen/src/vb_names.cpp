@@ -77,10 +77,11 @@ std::string vbIdentifier(const std::string& name, bool isParameter) {
         noteRename(isParameter ? "parameter" : "member", name, n + "_");
         return n + "_";
     }
-    // The program recognises lines by the words "Const ", "Declare " and
-    // "Type "; a name that ends in one of them would put that word into a
-    // line of another kind. VB names ignore case, so a lower-case ending
-    // is the same name to VB.
+    // Constant and declare lines are recognised by "Const " and "Declare ",
+    // and the constant closure looks for "Const NAME " anywhere in a line; a
+    // name that ends in one of these words would put it into a line of
+    // another kind. VB names ignore case, so a lower-case ending is the same
+    // name to VB. ("Type " may stand anywhere: type lookups match headers.)
     auto lowerEnding = [&](const std::string& word) {
         if (n.size() > word.size() && n.compare(n.size() - word.size(), word.size(), word) == 0)
             for (std::size_t i = n.size() - word.size(); i < n.size(); ++i)
@@ -88,8 +89,6 @@ std::string vbIdentifier(const std::string& name, bool isParameter) {
     };
     lowerEnding("Const");
     lowerEnding("Declare");
-    if (isParameter)
-        lowerEnding("Type");
     return n;
 }
 
