@@ -12,7 +12,8 @@ bash scripts/setup.sh
 cmake --preset win32 >/dev/null
 cmake --build --preset win32 --target Protoquill
 export WINEPREFIX="$PWD/build/win32/wineprefix-run" WINEDEBUG=-all
-[[ -f "$WINEPREFIX/system.reg" ]] || wineboot -i
+# Let the first boot finish (its processes end) before the program starts.
+[[ -f "$WINEPREFIX/system.reg" ]] || { wineboot -i && wineserver -w; }
 if [[ -z "${DISPLAY:-}" ]]; then
   echo "No display: starting the program inside Xvfb" >&2
   exec xvfb-run -a -s "-screen 0 1024x768x24" wine build/win32/app/Protoquill.exe
